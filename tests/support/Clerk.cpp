@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 namespace Clerk {
@@ -18,7 +19,13 @@ void Type(QWidget *widget, const QString &text)
         QWidget *target = widget ? widget : Focused();
         if (!target)
             return;
-        QTest::keyClick(target, c.toLatin1() ? c.toLatin1() : ' ', Qt::NoModifier);
+        // The key code of a Latin character is its upper-case letter; others travel as text only.
+        const int key = c.unicode() < 0x80 ? c.toUpper().unicode() : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        QApplication::processEvents();
     }
 }
 
