@@ -1,5 +1,7 @@
 #include "TKeyHooks.h"
 
+#include "platform/win/ApplicationErrors.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -48,16 +50,15 @@ bool TKeyHooks::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *keyEvent = static_cast<QKeyEvent *>(event);
     auto *sender = static_cast<QWidget *>(watched);
+    // A handler that raised has had its say: its key goes no further.
     if (m_onKeyDown) {
         int key = keyEvent->key();
-        m_onKeyDown(sender, key, keyEvent->modifiers());
-        if (key == 0)
+        if (!Win::Guarded([&] { m_onKeyDown(sender, key, keyEvent->modifiers()); }) || key == 0)
             return true;
     }
     if (m_onKeyPress && !keyEvent->text().isEmpty()) {
         QChar character = keyEvent->text().at(0);
-        m_onKeyPress(sender, character);
-        if (character.isNull())
+        if (!Win::Guarded([&] { m_onKeyPress(sender, character); }) || character.isNull())
             return true;
         if (character != keyEvent->text().at(0)) {
             // The handler changed the character: deliver the new one instead.
