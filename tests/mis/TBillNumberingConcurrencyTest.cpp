@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int Processes = 4;
-constexpr int BillsEach = 12;
+constexpr int BillsEach = 25;
 
 // A child process: its own connection and host, saving bills as fast as it can.
 [[noreturn]] void SaveBills(const QString &path, int process)
