@@ -10,6 +10,7 @@
 #include "platform/win/MessageBox.h"
 #include "platform/win/ModalRunner.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -31,6 +32,7 @@ TReportPreview::TReportPreview(TReport &report, TPreparedReport prepared, const 
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setWidget(m_view);
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *tools = new QHBoxLayout;
     tools->setSpacing(2);
@@ -124,11 +126,12 @@ void TReportPreview::ZoomBy(double factor)
     m_view->SetPixelsPerMm(m_view->PixelsPerMm() * factor);
 }
 
-void TReportPreview::resizeEvent(QResizeEvent *event)
+bool TReportPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (m_wholePage)
+    // Whole-page zoom follows the room the page has, which is known only once laid out.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_wholePage)
         ZoomWholePage();
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TReportPreview::FindText(const QString &text)

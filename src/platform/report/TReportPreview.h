@@ -31,7 +31,7 @@ public:
     bool FindText(const QString &text); // from the page after the current one, wrapping round
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPushButton *AddButton(const QString &name, const QString &caption);
