@@ -28,6 +28,8 @@ TAdvColumnGrid::TAdvColumnGrid(QWidget *parent)
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);
+    // Tab is the grid's own key (see event()); the view must not make Tab presses of its own.
+    setTabKeyNavigation(false);
     setVerticalScrollMode(ScrollPerPixel);
     setHorizontalScrollMode(ScrollPerPixel);
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -291,12 +293,12 @@ void TAdvColumnGrid::HideInplaceEdit()
 {
     if (!EditorMode())
         return;
-    const bool hadFocus = m_editor->hasFocus();
+    // The focus comes back before the editor goes, so that hiding it moves the focus nowhere else.
+    if (m_editor->hasFocus())
+        setFocus();
     m_editCol = -1;
     m_editRow = -1;
     m_editor->hide();
-    if (hadFocus)
-        setFocus();
 }
 
 bool TAdvColumnGrid::Focused() const
