@@ -15,7 +15,8 @@ const TSysParamSelectors WithoutParamTable{S::CurYearMonth, S::CurDate, S::Opera
 
 } // namespace
 
-TZorvaClass::TZorvaClass(TRudoDispPtr host, Win::HWND owner) : m_host(std::move(host)), m_owner(owner)
+TZorvaClass::TZorvaClass(TRudoDispPtr host, Win::HWND owner)
+    : m_host(std::move(host)), m_owner(owner), m_lookup(m_host, m_query, m_dbType, m_owner)
 {
     const Result<QString> dbType = m_host.GetDbType();
     if (dbType) {
@@ -46,18 +47,20 @@ bool TZorvaClass::ReadContextAndParams(TsysmsgInfo &info, const TSysParamSelecto
         return false;
     };
     info.DbType = m_dbType;
-    QVariant value;
     if (selectors.Contains(S::CurYearMonth)) {
+        QVariant value;
         if (!m_host.GetCurYearMonth(value))
             return fail(QStringLiteral("取得当前年月时出错！"));
         info.CurYearMonth = value.toString();
     }
     if (selectors.Contains(S::CurDateTime)) {
+        QVariant value;
         if (!m_host.GetServerDateTime(value))
             return fail(QStringLiteral("取得当前日期时间时出错！"));
         info.CurDateTime = value.toString();
     }
     if (selectors.Contains(S::CurDate)) {
+        QVariant value;
         if (!m_host.GetServerDate(value))
             return fail(QStringLiteral("取得当前日期时出错！"));
         info.CurDate = value.toString().left(8);
