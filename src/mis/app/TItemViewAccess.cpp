@@ -1,0 +1,117 @@
+#include "TItemViewAccess.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+
+namespace {
+
+// A cell shows a check box when it has a check state, whatever its flags allow.
+bool IsCheckBox(const QModelIndex &index)
+{
+    return index.data(Qt::CheckStateRole).isValid();
+}
+
+QString CellString(const QModelIndex &index)
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (!IsCheckBox(index))
+        return text;
+    const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    return (checked ? QStringLiteral("[x]") : QStringLiteral("[ ]")) + (text.isEmpty() ? QString() : " " + text);
+}
+
+} // namespace
+
+TItemViewAccess::TItemViewAccess(QWidget *control)
+{
+    m_view = qobject_cast<QAbstractItemView *>(control);
+    // A composite grid (a view with a footer, say) holds its view inside.
+    if (!m_view && control)
+        m_view = control->findChild<QAbstractItemView *>();
+    if (m_view && !m_view->model())
+        m_view = nullptr;
+}
+
+Result<void> TItemViewAccess::CheckCell(int column, int row) const
+{
+    const QAbstractItemModel *model = m_view->model();
+    if (row < model->rowCount() && column < model->columnCount())
+        return Success();
+    return Failure(QStringLiteral("cell %1,%2 is outside the grid of %3 columns and %4 rows")
+                       .arg(column).arg(row).arg(model->columnCount()).arg(model->rowCount()));
+}
+
+Result<QString> TItemViewAccess::CellText(int column, int row) const
+{
+    if (const Result<void> inside = CheckCell(column, row); !inside)
+        return Failure(inside.Error());
+    return CellString(m_view->model()->index(row, column));
+}
+
+QString TItemViewAccess::CurrentText() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? CellString(current) : QString();
+}
+
+QStringList TItemViewAccess::HeaderAndRows(bool &hasHeader) const
+{
+    const QAbstractItemModel *model = m_view->model();
+    QStringList lines;
+    QStringList titles;
+    hasHeader = false;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        titles << model->headerData(column, Qt::Horizontal).toString();
+        hasHeader = hasHeader || !titles.last().isEmpty();
+    }
+    if (hasHeader)
+        lines << titles.join(QLatin1Char('\t'));
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << CellString(model->index(row, column));
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines;
+}
+
+Result<void> TItemViewAccess::SetCurrentCell(int column, int row)
+{
+    if (const Result<void> inside = CheckCell(column, row); !inside)
+        return inside;
+    const QModelIndex index = m_view->model()->index(row, column);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+    return Success();
+}
+
+Result<void> TItemViewAccess::ToggleCheck(int column, int row)
+{
+    if (const Result<void> current = SetCurrentCell(column, row); !current)
+        return current;
+    const QModelIndex index = m_view->model()->index(row, column);
+    if (!IsCheckBox(index) || !(index.flags() & Qt::ItemIsUserCheckable) || !(index.flags() & Qt::ItemIsEnabled))
+        return Failure(QStringLiteral("cell %1,%2 is not a check box the clerk can tick").arg(column).arg(row));
+    const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    if (!m_view->model()->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole))
+        return Failure(QStringLiteral("cell %1,%2 did not take the tick").arg(column).arg(row));
+    return Success();
+}
+
+Result<void> TItemViewAccess::ChooseRow(const QString &text)
+{
+    const QAbstractItemModel *model = m_view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (index.data(Qt::DisplayRole).toString() != text)
+                continue;
+            m_view->setCurrentIndex(index);
+            if (m_view->selectionModel())
+                m_view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            m_view->scrollTo(index);
+            return Success();
+        }
+    }
+    return Failure(QStringLiteral("no row reads \"%1\"").arg(text));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/data/Result.h"
+
+#include <QStringList>
+
+class QAbstractItemView;
+class QWidget;
+
+// Reads and moves the cells of a grid or list as the clerk does, through the model of the item
+// view that the control is or holds. COL and ROW count model columns and rows from 0.
+class TItemViewAccess {
+public:
+    explicit TItemViewAccess(QWidget *control);
+
+    bool IsGrid() const { return m_view != nullptr; }
+    Result<QString> CellText(int column, int row) const;
+    QString CurrentText() const;
+    // The column titles (empty when the model has none), then one tab-separated line a row.
+    QStringList HeaderAndRows(bool &hasHeader) const;
+    Result<void> SetCurrentCell(int column, int row);
+    Result<void> ToggleCheck(int column, int row);
+    // Makes the first row whose cell in any column reads text the current, selected row.
+    Result<void> ChooseRow(const QString &text);
+
+private:
+    Result<void> CheckCell(int column, int row) const;
+
+    QAbstractItemView *m_view = nullptr;
+};
