@@ -200,7 +200,8 @@ bool TMisHostService::BillQuery(QVariantList &args, QStringList &errors)
     bool isNumber = false;
     const int kind = args.at(0).toInt(&isNumber);
     const QStringList fields = args.at(2).toString().split(QLatin1Char('\t'));
-    static const int FieldsNeeded[] = {1, 3, 4, 4, 3, 3, 4, 2, 1, 3};
+    // The delete flag may be left off; it then counts as "0".
+    static const int FieldsNeeded[] = {1, 2, 3, 3, 2, 3, 3, 2, 1, 3};
     if (!isNumber || kind < 0 || kind > 9)
         return Fail(errors, QStringLiteral("不支持的单据查询类型：%1").arg(args.at(0).toString()));
     if (fields.size() < FieldsNeeded[kind])
