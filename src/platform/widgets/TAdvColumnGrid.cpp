@@ -55,8 +55,6 @@ TAdvColumnGrid::TAdvColumnGrid(QWidget *parent)
     SetCurrent(0, 1);
 }
 
-TAdvColumnGrid::~TAdvColumnGrid() = default;
-
 QString TAdvColumnGrid::Cells(int col, int row) const
 {
     return m_model->Cell(col, row);

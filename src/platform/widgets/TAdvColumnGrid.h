@@ -40,7 +40,6 @@ public:
     using TKeyPressHandler = std::function<void(QChar &key)>;
 
     explicit TAdvColumnGrid(QWidget *parent = nullptr);
-    ~TAdvColumnGrid() override;
 
     // Cells. Reading outside the grid gives "", writing there is ignored.
     Q_INVOKABLE QString Cells(int col, int row) const;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -98,6 +99,14 @@ TEST_F(TAdvColumnGridTest, RowsGoInAboveTheFooterAndTheCursorKeepsItsRowNumber)
     Grid->SetRowCount(35);
     EXPECT_EQ(RowText(34), QStringLiteral("||9.00||"));
     EXPECT_EQ(Grid->model()->rowCount(), 33);
+
+    Grid->SetFloatingFooter(false);
+    EXPECT_EQ(Grid->model()->rowCount(), 34);
+    EXPECT_TRUE(Grid->SelectCell(2, 34));
+    EXPECT_EQ(Grid->FooterText(2), QString());
+    Grid->SetFloatingFooter(true);
+    EXPECT_EQ(Cursor(), QStringLiteral("2,33"));
+    EXPECT_EQ(Grid->FooterText(2), QStringLiteral("9.00"));
 }
 
 TEST_F(TAdvColumnGridTest, ModelShowsTheDataRowsAndTheHeaderText)
@@ -244,6 +253,45 @@ TEST_F(TAdvColumnGridTest, AmountRulesInTheKeyPressHookApplyAlsoWhileEditing)
     Clerk::Type(nullptr, QStringLiteral("-7a.5."));
     EXPECT_EQ(Grid->Cells(2, 2), QStringLiteral("-7.5"));
     EXPECT_EQ(keyDowns, 16);
+}
+
+// Counts the keys that reach a widget after the controls inside it left them alone.
+class TKeyCounter : public QObject {
+public:
+    int Count(int key) const { return int(m_seen.count(key)); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            m_seen << static_cast<QKeyEvent *>(event)->key();
+        return false;
+    }
+
+private:
+    QList<int> m_seen;
+};
+
+TEST_F(TAdvColumnGridTest, KeysTheGridHasNoUseForReachItsParentOnce)
+{
+    TKeyCounter parentKeys;
+    Window.installEventFilter(&parentKeys);
+    int keyDowns = 0;
+    Grid->SetOnKeyDown([&](int &, Qt::KeyboardModifiers) { ++keyDowns; });
+    Grid->FocusCell(1, 1);
+    Clerk::Key(Grid, Qt::Key_F5);
+    Clerk::Key(Grid, Qt::Key_Escape);
+    EXPECT_EQ(parentKeys.Count(Qt::Key_F5), 1);
+    EXPECT_EQ(parentKeys.Count(Qt::Key_Escape), 1);
+
+    Grid->ShowInplaceEdit();
+    Clerk::Key(nullptr, Qt::Key_F5);
+    Clerk::Key(Grid, Qt::Key_F5);
+    EXPECT_EQ(parentKeys.Count(Qt::Key_F5), 3);
+    EXPECT_EQ(keyDowns, 4);
+    Clerk::Type(Grid, QStringLiteral("7"));
+    EXPECT_EQ(Grid->Cells(1, 1), QStringLiteral("7"));
+    EXPECT_EQ(parentKeys.Count(Qt::Key_7), 0);
 }
 
 TEST_F(TAdvColumnGridTest, EnterTabAndArrowsSkipColumnsNotShown)
