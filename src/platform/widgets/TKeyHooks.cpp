@@ -51,7 +51,8 @@ bool TKeyHooks::eventFilter(QObject *watched, QEvent *event)
     auto *keyEvent = static_cast<QKeyEvent *>(event);
     auto *sender = static_cast<QWidget *>(watched);
     // A handler that raised has had its say: its key goes no further.
-    if (m_onKeyDown) {
+    // Text-only events (Chinese characters, input methods) carry no key code to consume.
+    if (m_onKeyDown && keyEvent->key() != 0) {
         int key = keyEvent->key();
         if (!Win::Guarded([&] { m_onKeyDown(sender, key, keyEvent->modifiers()); }) || key == 0)
             return true;
