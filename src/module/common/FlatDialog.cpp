@@ -181,12 +181,31 @@ void CloseOnEnterAndEsc(QWidget *control, TDialogForm *dialog)
     });
 }
 
+// The window of the input and selection dialogs. Shown, its editor takes the focus, an edit
+// with the caret after the last character and nothing selected, so typing adds to the text.
+class TQueryForm : public TDialogForm {
+public:
+    void SetEditor(QWidget *editor) { m_editor = editor; }
+    void setVisible(bool visible) override
+    {
+        TDialogForm::setVisible(visible);
+        if (!visible || !m_editor)
+            return;
+        m_editor->setFocus();
+        if (auto *edit = qobject_cast<QLineEdit *>(m_editor))
+            edit->setCursorPosition(int(edit->text().size()));
+    }
+
+private:
+    QWidget *m_editor = nullptr;
+};
+
 // The frame shared by the input and selection dialogs: caption, prompt, the editor that
 // createEditor makes, OK and Cancel.
 std::unique_ptr<TDialogForm> CreateQueryForm(const QString &caption, const QString &prompt,
                                              const std::function<QWidget *(QWidget *)> &createEditor, bool songTiButtons)
 {
-    auto form = std::make_unique<TDialogForm>();
+    auto form = std::make_unique<TQueryForm>();
     form->setWindowTitle(caption);
     form->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     SetColor(form.get(), DialogBackColor());
@@ -218,7 +237,7 @@ std::unique_ptr<TDialogForm> CreateQueryForm(const QString &caption, const QStri
         ok->setFont(SongTi9());
         cancel->setFont(SongTi9());
     }
-    editor->setFocus();
+    form->SetEditor(editor);
     return form;
 }
 
@@ -352,8 +371,7 @@ bool FlatInputQuery(const QString &caption, const QString &prompt, QString &valu
             edit->setMaxLength(255);
             edit->SetPasswordChar(passwordChar);
             edit->setText(value);
-            // The caret waits after the last character, so typing adds to the text.
-            edit->setCursorPosition(int(value.size()));
+            edit->selectAll();
             return edit;
         },
         false);

@@ -10,6 +10,7 @@
 #include "platform/win/ApplicationErrors.h"
 
 #include <QGuiApplication>
+#include <QShowEvent>
 #include <QScreen>
 
 namespace {
@@ -92,7 +93,9 @@ void TFrmSelectBm::FormCreate()
 void TFrmSelectBm::showEvent(QShowEvent *event)
 {
     TDialogForm::showEvent(event);
-    FormShow();
+    // The window system also reports a show when the window comes back from behind another.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TFrmSelectBm::FormShow()
