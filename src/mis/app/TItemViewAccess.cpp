@@ -1,7 +1,10 @@
 #include "TItemViewAccess.h"
 
+#include "platform/widgets/TAdvColumnGrid.h"
+
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QTest>
 
 namespace {
 
@@ -30,10 +33,27 @@ TItemViewAccess::TItemViewAccess(QWidget *control)
         m_view = control->findChild<QAbstractItemView *>();
     if (m_view && !m_view->model())
         m_view = nullptr;
+    m_grid = qobject_cast<TAdvColumnGrid *>(m_view);
+}
+
+QString TItemViewAccess::GridCell(int column, int row) const
+{
+    const bool dataRow = row >= m_grid->FixedRows() && row < m_grid->RowCount() - (m_grid->FloatingFooter() ? 1 : 0);
+    if (!dataRow || !m_grid->IsCheckBoxColumn(column))
+        return m_grid->Cells(column, row);
+    const QString text = m_grid->Cells(column, row);
+    return (m_grid->IsChecked(column, row) ? QStringLiteral("[x]") : QStringLiteral("[ ]"))
+           + (text.isEmpty() ? QString() : " " + text);
 }
 
 Result<void> TItemViewAccess::CheckCell(int column, int row) const
 {
+    if (m_grid) {
+        if (row < m_grid->RowCount() && column < m_grid->ColCount())
+            return Success();
+        return Failure(QStringLiteral("cell %1,%2 is outside the grid of %3 columns and %4 rows")
+                           .arg(column).arg(row).arg(m_grid->ColCount()).arg(m_grid->RowCount()));
+    }
     const QAbstractItemModel *model = m_view->model();
     if (row < model->rowCount() && column < model->columnCount())
         return Success();
@@ -45,19 +65,31 @@ Result<QString> TItemViewAccess::CellText(int column, int row) const
 {
     if (const Result<void> inside = CheckCell(column, row); !inside)
         return Failure(inside.Error());
-    return CellString(m_view->model()->index(row, column));
+    return m_grid ? GridCell(column, row) : CellString(m_view->model()->index(row, column));
 }
 
 QString TItemViewAccess::CurrentText() const
 {
+    if (m_grid)
+        return GridCell(m_grid->Col(), m_grid->Row());
     const QModelIndex current = m_view->currentIndex();
     return current.isValid() ? CellString(current) : QString();
 }
 
 QStringList TItemViewAccess::HeaderAndRows(bool &hasHeader) const
 {
-    const QAbstractItemModel *model = m_view->model();
     QStringList lines;
+    if (m_grid) {
+        hasHeader = true;
+        for (int row = 0; row < m_grid->RowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < m_grid->ColCount(); ++column)
+                cells << GridCell(column, row);
+            lines << cells.join(QLatin1Char('\t'));
+        }
+        return lines;
+    }
+    const QAbstractItemModel *model = m_view->model();
     QStringList titles;
     hasHeader = false;
     for (int column = 0; column < model->columnCount(); ++column) {
@@ -79,6 +111,10 @@ Result<void> TItemViewAccess::SetCurrentCell(int column, int row)
 {
     if (const Result<void> inside = CheckCell(column, row); !inside)
         return inside;
+    if (m_grid)
+        return m_grid->SelectCell(column, row)
+                   ? Success()
+                   : Failure(QStringLiteral("the grid keeps its cursor off cell %1,%2").arg(column).arg(row));
     const QModelIndex index = m_view->model()->index(row, column);
     m_view->setCurrentIndex(index);
     m_view->scrollTo(index);
@@ -87,6 +123,17 @@ Result<void> TItemViewAccess::SetCurrentCell(int column, int row)
 
 Result<void> TItemViewAccess::ToggleCheck(int column, int row)
 {
+    if (m_grid) {
+        if (const Result<void> inside = CheckCell(column, row); !inside)
+            return inside;
+        if (!m_grid->IsCheckBoxColumn(column) || row < m_grid->FixedRows())
+            return Failure(QStringLiteral("cell %1,%2 is not a check box the clerk can tick").arg(column).arg(row));
+        // A click on the cell, as the clerk ticks it: the grid asks its handlers itself.
+        const QModelIndex index = m_grid->model()->index(row - m_grid->FixedRows(), column);
+        m_grid->scrollTo(index);
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::NoModifier, m_grid->visualRect(index).center());
+        return Success();
+    }
     if (const Result<void> current = SetCurrentCell(column, row); !current)
         return current;
     const QModelIndex index = m_view->model()->index(row, column);
@@ -100,6 +147,13 @@ Result<void> TItemViewAccess::ToggleCheck(int column, int row)
 
 Result<void> TItemViewAccess::ChooseRow(const QString &text)
 {
+    if (m_grid) {
+        for (int row = m_grid->FixedRows(); row < m_grid->RowCount(); ++row)
+            for (int column = 0; column < m_grid->ColCount(); ++column)
+                if (m_grid->Cells(column, row) == text)
+                    return SetCurrentCell(column, row);
+        return Failure(QStringLiteral("no row reads \"%1\"").arg(text));
+    }
     const QAbstractItemModel *model = m_view->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         for (int column = 0; column < model->columnCount(); ++column) {

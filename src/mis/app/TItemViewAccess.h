@@ -6,9 +6,12 @@
 
 class QAbstractItemView;
 class QWidget;
+class TAdvColumnGrid;
 
-// Reads and moves the cells of a grid or list as the clerk does, through the model of the item
-// view that the control is or holds. COL and ROW count model columns and rows from 0.
+// Reads and moves the cells of a grid or list as the clerk does. A column grid is addressed as
+// its own Cells are (row 0 the header, the footer last) and its cursor moves only where the grid
+// agrees; any other item view through its model, COL and ROW counting model columns and rows
+// from 0.
 class TItemViewAccess {
 public:
     explicit TItemViewAccess(QWidget *control);
@@ -25,6 +28,8 @@ public:
 
 private:
     Result<void> CheckCell(int column, int row) const;
+    QString GridCell(int column, int row) const;
 
     QAbstractItemView *m_view = nullptr;
+    TAdvColumnGrid *m_grid = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "mis/store/TShopDatabase.h"
 #include "mis/store/TemplateStore.h"
 #include "platform/data/TDataSet.h"
+#include "platform/widgets/FontSubstitutes.h"
 #include "platform/win/IniFile.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/ModalRunner.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QTextStream>
 
 #include <cstring>
@@ -109,13 +109,6 @@ QList<TFrmChooseOperator::TEmployee> Employees(TMisHostService &host)
         for (const QString &row : rows->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             employees << TFrmChooseOperator::TEmployee{row.section(QLatin1Char('\t'), 0, 0), row.section(QLatin1Char('\t'), 1)};
     return employees;
-}
-
-// The module asks for 宋体 and 黑体; these are the CJK fonts that stand in for them here.
-void SubstituteChineseFonts()
-{
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("黑体"), {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC")});
 }
 
 // The block the module reads its first three characters of: the shop code, ended by a zero.
@@ -223,6 +216,6 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     FillDefaults(*options);
-    SubstituteChineseFonts();
+    InstallFontSubstitutes();
     return RunHost(*options);
 }

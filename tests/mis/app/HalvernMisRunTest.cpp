@@ -122,11 +122,14 @@ TEST_F(HalvernMisRun, UnknownOperatorIsRefused)
 }
 
 #ifdef REAL_ZORVA_PATH
-TEST_F(HalvernMisRun, RealPluginOpensTheEntryForm)
+TEST_F(HalvernMisRun, RealPluginOpensItsFormsInThePanel)
 {
-    const TRun run = Script("open input\nshow lblBillTitle\n", REAL_ZORVA_PATH);
+    const TRun run = Script("open input\nshow PanelMain\nopen del\nshow PanelMain\n", REAL_ZORVA_PATH);
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    EXPECT_TRUE(run.Out.contains("lblBillTitle: 预收款单")) << run.Out.toStdString();
+    EXPECT_EQ(run.Out, "open input: 收款单录入 (FrmPregatheringInput)\n"
+                       "PanelMain: \n"
+                       "open del: 预收款单查询 (FrmprepgatheringSearchdel)\n"
+                       "PanelMain: \n");
 }
 #endif
 

@@ -2,6 +2,7 @@
 #include "mis/app/TFrmHalvernMain.h"
 #include "mis/app/TScriptRunner.h"
 
+#include "platform/widgets/TAdvColumnGrid.h"
 #include "platform/win/MessageBox.h"
 #include "platform/win/ModalRunner.h"
 #include "platform/win/WindowHandles.h"
@@ -69,6 +70,21 @@ public:
             tick->setCheckState(Qt::Unchecked);
             Grid->setItem(row, 1, tick);
         }
+        Items = Add<TAdvColumnGrid>("sgdItems");
+        Items->SetColCount(3);
+        Items->SetRowCount(4);
+        Items->SetFloatingFooter(true);
+        Items->AddCheckBoxColumn(2);
+        for (int col = 0; col < 3; ++col)
+            Items->SetCells(col, 0, QStringList{"编码", "金额", "选"}[col]);
+        Items->SetCells(0, 1, "0001");
+        Items->SetCells(1, 1, "12.50");
+        Items->SetCells(0, 2, "0002");
+        Items->SetCells(1, 2, "7.50");
+        Items->SetColumnCalc(1, TAdvColumnGrid::acSUM);
+        Items->RecalcFooter();
+        // The third column is reached only on the first row.
+        Items->SetOnSelectCell([](int col, int row, bool &canSelect) { canSelect = col != 1 || row == 1; });
         Kind = Add<QComboBox>("cbxKind");
         Kind->addItems({"现金", "支票", "银行卡"});
         connect(Kind, &QComboBox::activated, this, [this] { Answer->setText("chose " + Kind->currentText()); });
@@ -87,6 +103,7 @@ public:
     QLabel *Operator, *Answer, *Size;
     QLineEdit *Code, *Next;
     QTableWidget *Grid;
+    TAdvColumnGrid *Items;
     QComboBox *Kind;
 
 protected:
@@ -286,6 +303,38 @@ TEST_F(TScriptRunnerTest, GridCellsListsAndCombos)
         << run.Out.toStdString();
     EXPECT_EQ(Form()->Grid->currentRow(), 1);
     EXPECT_EQ(Form()->Grid->item(0, 1)->checkState(), Qt::Checked);
+}
+
+TEST_F(TScriptRunnerTest, ColumnGridIsAddressedByItsOwnCells)
+{
+    const TRun run = Run("open input\n"
+                         "check sgdItems 2 2\n"
+                         "showcell sgdItems 0 0\n"
+                         "show sgdItems\n"
+                         "cell sgdItems 1 1\n"
+                         "showcell sgdItems 1 1\n"
+                         "rows sgdItems\n"
+                         "choose sgdItems 0002\n"
+                         "show sgdItems\n");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains("sgdItems[0,0]: 编码\n"
+                                 "sgdItems: [x]\n"
+                                 "sgdItems[1,1]: 12.50\n"
+                                 "rows sgdItems: 3\n"
+                                 "  [header] 编码\t金额\t选\n"
+                                 "  0001\t12.50\t[ ]\n"
+                                 "  0002\t7.50\t[x]\n"
+                                 "  \t20.00\t\n"
+                                 "sgdItems: 0002\n"))
+        << run.Out.toStdString();
+    EXPECT_TRUE(Form()->Items->IsChecked(2, 2));
+}
+
+TEST_F(TScriptRunnerTest, ColumnGridRefusalStopsTheRun)
+{
+    const TRun run = Run("open input\ncell sgdItems 1 2\n");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("the grid keeps its cursor off cell 1,2")) << run.Err.toStdString();
 }
 
 TEST_F(TScriptRunnerTest, GridMistakesStopTheRun)
