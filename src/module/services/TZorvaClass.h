@@ -1,10 +1,13 @@
 #pragma once
 
+#include "TLookupInfo.h"
+#include "TLookupWindow.h"
 #include "TSysParamSelector.h"
 #include "TsysmsgInfo.h"
 
 #include "module/host/THostDataService.h"
 #include "platform/data/TDataSet.h"
+#include "platform/widgets/TColor.h"
 #include "platform/win/IRudoDisp.h"
 #include "platform/win/WindowHandles.h"
 
@@ -12,8 +15,9 @@
 
 // The business-data service object every form creates over the host data service: it knows the
 // database type and the owner of its message boxes, and reads the operator context and system
-// parameters into the form's TsysmsgInfo. Every query it runs loads its packet into the one query
-// dataset, replacing what was there. It keeps no other state between calls.
+// parameters into the form's TsysmsgInfo, and opens the lookups through which the clerk picks a
+// trading partner, a payment method or a receivable item (TLookupWindow). Every query it runs
+// loads its packet into the one query dataset, replacing what was there.
 class TZorvaClass {
 public:
     // Asks the host for the database type; when that fails a warning box is shown over owner and
@@ -30,6 +34,32 @@ public:
     // their new values. Shows nothing.
     bool ReadSysParams(TsysmsgInfo &info, const TSysParamSelectors &selectors, QString &errorText);
 
+    // The lookups return at once; the record is filled when a row is taken (TLookupWindow).
+    void LookupManufacturer(quint8 mode, QWidget *parent, QWidget *nextControl, QWidget *sourceControl,
+                            const QString &searchText, TManufacturerInfo &info, TColor color, int width, int height,
+                            int top, int left)
+    {
+        m_lookup.LookupManufacturer(mode, parent, nextControl, sourceControl, searchText, info, color, width, height,
+                                    top, left);
+    }
+    void LookupPayMode(quint8 mode, QWidget *parent, QWidget *nextControl, QWidget *sourceControl,
+                       const QString &searchText, TpayModeInfo &info, TColor color, int width, int height, int top,
+                       int left)
+    {
+        m_lookup.LookupPayMode(mode, parent, nextControl, sourceControl, searchText, info, color, width, height, top,
+                               left);
+    }
+    void LookupPayInOut(quint8 mode, QWidget *parent, QWidget *nextControl, QWidget *sourceControl,
+                        const QString &searchText, TPayInOutInfo &info, TColor color, int width, int height, int top,
+                        int left)
+    {
+        m_lookup.LookupPayInOut(mode, parent, nextControl, sourceControl, searchText, info, color, width, height, top,
+                                left);
+    }
+    bool IsLookupOpen() const { return m_lookup.IsLookupOpen(); }
+    void WaitWhileLookupOpen() const { m_lookup.WaitWhileLookupOpen(); }
+    TListView *LookupList() const { return m_lookup.List(); }
+
 private:
     bool ReadContextAndParams(TsysmsgInfo &info, const TSysParamSelectors &selectors, QString &errorText);
     // Loads a host packet into the query dataset; raises EDatabaseError for a malformed one.
@@ -39,4 +69,5 @@ private:
     Win::HWND m_owner = 0;
     QString m_dbType;
     TDataSet m_query;
+    TLookupWindow m_lookup;
 };
