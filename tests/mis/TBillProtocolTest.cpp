@@ -1,6 +1,6 @@
 #include "THostCalls.h"
 
-#include "mis/store/TBillPackets.h"
+#include "mis/store/TBillWirePackets.h"
 #include "mis/store/TBillStore.h"
 #include "support/TTestHost.h"
 #include "support/TestPrinters.h"
@@ -25,7 +25,7 @@ protected:
     // Stores a bill straight into any month, as an earlier session would have.
     QString SaveIn(const QString &month, const TBillBuilder &bill)
     {
-        auto record = TBillPackets::Read(bill.Payments(), bill.Items());
+        auto record = TBillWirePackets::Read(bill.Payments(), bill.Items());
         EXPECT_TRUE(record) << record.Error().toStdString();
         auto number = TBillStore(Host.Database()).SaveNew(month, *record);
         EXPECT_TRUE(number) << number.Error().toStdString();

@@ -1,6 +1,6 @@
 #include "TMisHostService.h"
 
-#include "TBillPackets.h"
+#include "TBillWirePackets.h"
 #include "TShopSchema.h"
 
 #include "platform/data/EPlatformError.h"
@@ -236,8 +236,8 @@ bool TMisHostService::BillQuery(QVariantList &args, QStringList &errors)
         if (!loaded)
             return Fail(errors, loaded.Error());
         m_loadedMonths.insert(BillKey(department, bill), month);
-        args[1] = TBillPackets::PaymentPacket(*loaded);
-        args[2] = TBillPackets::ItemPacket(*loaded);
+        args[1] = TBillWirePackets::PaymentPacket(*loaded);
+        args[2] = TBillWirePackets::ItemPacket(*loaded);
         return true;
     }
     case 8: {
@@ -275,7 +275,7 @@ bool TMisHostService::BillUpdate(QVariantList &args, QStringList &errors)
     }
     if (!isNumber || (kind != 0 && kind != 3))
         return Fail(errors, QStringLiteral("不支持的单据更新类型：%1").arg(args.at(0).toString()));
-    auto bill = TBillPackets::Read(args.at(1), args.at(2));
+    auto bill = TBillWirePackets::Read(args.at(1), args.at(2));
     if (!bill)
         return Fail(errors, bill.Error());
     if (kind == 0) {

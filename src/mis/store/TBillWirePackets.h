@@ -11,7 +11,7 @@
 // refuses, with a message, anything else: a value that is not a packet, a packet without rows
 // or without a field the store needs, a line without its payment method or item, rows that
 // disagree on the department or customer, a bill date that is not yyyymmdd.
-class TBillPackets {
+class TBillWirePackets {
 public:
     static Result<TBillRecord> Read(const QVariant &payments, const QVariant &items);
     // The packets of BillQuery kind 5: the fields the module sends plus the names and states.

@@ -1,4 +1,4 @@
-#include "TBillPackets.h"
+#include "TBillWirePackets.h"
 
 #include "platform/data/EPlatformError.h"
 #include "platform/data/TDataSet.h"
@@ -167,7 +167,7 @@ Result<TBillRecord> ReadBill(const QVariant &paymentPacket, const QVariant &item
 
 } // namespace
 
-Result<TBillRecord> TBillPackets::Read(const QVariant &payments, const QVariant &items)
+Result<TBillRecord> TBillWirePackets::Read(const QVariant &payments, const QVariant &items)
 {
     try {
         return ReadBill(payments, items);
@@ -176,7 +176,7 @@ Result<TBillRecord> TBillPackets::Read(const QVariant &payments, const QVariant 
     }
 }
 
-QByteArray TBillPackets::PaymentPacket(const TBillRecord &bill)
+QByteArray TBillWirePackets::PaymentPacket(const TBillRecord &bill)
 {
     TDataSet ds;
     AddFields(ds, HeaderFields);
@@ -198,7 +198,7 @@ QByteArray TBillPackets::PaymentPacket(const TBillRecord &bill)
     return ds.Data();
 }
 
-QByteArray TBillPackets::ItemPacket(const TBillRecord &bill)
+QByteArray TBillWirePackets::ItemPacket(const TBillRecord &bill)
 {
     TDataSet ds;
     AddFields(ds, HeaderFields);
