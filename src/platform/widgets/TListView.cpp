@@ -32,8 +32,8 @@ void TListView::SetViewStyle(TViewStyle style)
 {
     m_viewStyle = style;
     setHeaderHidden(style == vsList);
-    if (style == vsList)
-        header()->setStretchLastSection(true);
+    // A list-style list is one column as wide as the list.
+    header()->setStretchLastSection(style == vsList);
 }
 
 void TListView::SetCheckboxes(bool on)
