@@ -199,13 +199,13 @@ TEST_F(TBillPrintPathTest, PrintFieldsAreCutToTheirWidthInGbkBytesOnACharacterBo
 TEST_F(TBillPrintPathTest, HelpLinesListTheVariablesThenItemAndPaymentFieldsWithAlignedColons)
 {
     const QStringList lines = TBillPrintPath::HelpLines();
-    ASSERT_EQ(lines.size(), 25);
+    ASSERT_EQ(lines.size(), 24);
     EXPECT_EQ(lines.first(), QStringLiteral(" 部门编码     ：[deptcode]"));
     EXPECT_EQ(lines.at(8), QStringLiteral(" 备 注        : [remark]"));
     EXPECT_EQ(lines.at(10), QStringLiteral(" 收款项目编码 : [Cdsprint.\"f_Sfxmbm\"]"));
     EXPECT_EQ(lines.at(13), QStringLiteral(" 应收金额     : [Cdsprint.\"f_Sfje\"]"));
     EXPECT_EQ(lines.at(22), QStringLiteral(" 收款时间     : [Cdsprint.\"f_Sksj\"]"));
-    for (int empty : {9, 16, 23, 24})
+    for (int empty : {9, 16, 23})
         EXPECT_TRUE(lines.at(empty).isEmpty()) << empty;
 }
 

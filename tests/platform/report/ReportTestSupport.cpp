@@ -26,14 +26,21 @@ void UseCjkFonts()
 
 QString PdfText(const QString &fileName)
 {
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    // Fonts may map a glyph back to its compatibility form (the Kangxi radical for 金).
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")})
+        .normalized(QString::NormalizationForm_KC);
+}
+
+QString PdfInfo(const QString &fileName, const QString &key)
+{
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^%1:\\s+(.*)$").arg(key), QRegularExpression::MultilineOption)
+                                              .match(Run(QStringLiteral("pdfinfo"), {fileName}));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
 int PdfPages(const QString &fileName)
 {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Run(QStringLiteral("pdfinfo"), {fileName}));
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    return PdfInfo(fileName, QStringLiteral("Pages")).toInt();
 }
 
 QByteArray DefaultBillTemplate()
