@@ -215,7 +215,10 @@ protected:
         if (RaiseOnClose)
             throw EPlatformError(QStringLiteral("设置保存失败"));
     }
-    void PanelMainResize() override { m_log << QStringLiteral("PanelMainResize %1x%2").arg(PanelMain->width()).arg(PanelMain->height()); }
+    void PanelMainResize() override
+    {
+        m_log << QStringLiteral("PanelMainResize %1x%2").arg(PanelMain->width()).arg(PanelMain->height());
+    }
 
 private:
     QStringList &m_log;
