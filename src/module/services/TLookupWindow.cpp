@@ -54,16 +54,16 @@ void TLookupWindow::LookupManufacturer(quint8 mode, QWidget *parent, QWidget *ne
         m_manufacturerMode = mode;
         m_manufacturerInfo = &info;
         m_filter.clear();
+        // Cleared first, so that a lookup that cannot even start is never read as the last choice.
+        info.Code.clear();
+        info.Name.clear();
+        info.Mnemonic.clear();
         if (!RunQuery(LookupSql::CurrentMonth()))
             return;
         if (m_query.IsEmpty()) {
             ShowError(QStringLiteral("没有可利用的系统当前年月！"));
             return;
         }
-        m_currentMonth = m_query.FieldByName(QStringLiteral("f_Csz")).AsString();
-        info.Code.clear();
-        info.Name.clear();
-        info.Mnemonic.clear();
         const TPlacement placement{parent, color, width, height, top, left};
         TListView &list = PrepareList(placement);
         const std::optional<LookupSql::TManufacturerGroup> group = LookupSql::ManufacturerGroup(mode);

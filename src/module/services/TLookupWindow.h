@@ -110,7 +110,6 @@ private:
     int m_level = 0;
     bool m_accept = false;
     bool m_reporting = false; // an error box is up: the list losing the focus to it is no exit
-    QString m_currentMonth;
     QPointer<QWidget> m_sourceControl;
     QPointer<QWidget> m_nextControl;
     QString m_filter;

@@ -453,13 +453,30 @@ TEST_F(TLookupWindowTest, ModeAbove11_ShowsAnErrorAndNoList)
     EXPECT_EQ(Recorder->Statements().size(), 1);
 }
 
+TEST_F(TLookupWindowTest, CodeSearch_LevelBelow1_ShowsAnErrorAndTheNextLookupStartsAfresh)
+{
+    Host().Execute(QStringLiteral("INSERT INTO tbcsda (f_csbm,f_csmc,f_cslx,f_jb,f_mj) VALUES ('7','错级','1',-1,0)"));
+
+    Search(Form->edtkhbm, QStringLiteral("7"));
+
+    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(Boxes.TakeBoxTexts(), QStringList({"错误: 按编码联想时，取最小级别是为0！"}));
+    Form->edtkhbm->clear();
+    Search(Form->edtkhbm, QStringLiteral("1"));
+    EXPECT_EQ(Captions(Form->List()), QStringList({"厂商编码", "厂商名称"}));
+    EXPECT_EQ(Form->List()->ItemCount(), 4);
+}
+
 TEST_F(TLookupWindowTest, MissingCurrentMonth_ShowsAnErrorAndNoList)
 {
     Host().Execute(QStringLiteral("DELETE FROM tbSysMsg WHERE f_csmc='dqny'"));
+    Form->Manufacturer = {.Code = QStringLiteral("2101001"), .Name = QStringLiteral("北京华联商贸有限公司")};
 
     Search(Form->edtkhbm, QStringLiteral("2"));
 
     EXPECT_FALSE(ListShown());
+    EXPECT_EQ(Form->Manufacturer.Code, QString());
+    EXPECT_EQ(Form->Manufacturer.Name, QString());
     ASSERT_EQ(Boxes.Boxes().size(), 1);
     EXPECT_EQ(Boxes.Boxes().first().Text, QStringLiteral("没有可利用的系统当前年月！"));
     EXPECT_EQ(Boxes.Boxes().first().Icon(), unsigned(Win::MB_ICONERROR));
