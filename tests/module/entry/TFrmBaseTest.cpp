@@ -33,6 +33,31 @@ QByteArray ShortString(const QString &text)
     return char(bytes.size()) + bytes;
 }
 
+// A form as the later forms are built: its own creation and close step on top of the base.
+class TFrmProbe : public TFrmBase {
+public:
+    TFrmProbe(QWidget *owner, bool failCreation, QStringList &log) : TFrmBase(owner), m_log(log)
+    {
+        CloseAtShow = failCreation;
+    }
+    bool RaiseOnClose = false;
+
+protected:
+    void FormClose(TCloseAction &) override
+    {
+        m_log << QStringLiteral("FormClose");
+        if (RaiseOnClose)
+            throw EPlatformError(QStringLiteral("设置保存失败"));
+    }
+    void PanelMainResize() override
+    {
+        m_log << QStringLiteral("PanelMainResize %1x%2").arg(PanelMain->width()).arg(PanelMain->height());
+    }
+
+private:
+    QStringList &m_log;
+};
+
 void FreeClosedForms()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -70,6 +95,14 @@ protected:
         entry(Win::HandleOf(&m_application), &m_hostControl, reinterpret_cast<const unsigned char *>(shortString.data()),
               m_panel, m_service);
     }
+    // A bare base form, embedded as an entry point embeds its form.
+    TFrmProbe *Embedded(bool failCreation = false)
+    {
+        HostControl = &m_hostControl;
+        auto *form = new TFrmProbe(m_panel, failCreation, m_log);
+        form->EmbedInto(m_panel);
+        return form;
+    }
     QList<TFrmBase *> Forms() const { return m_panel->findChildren<TFrmBase *>(Qt::FindDirectChildrenOnly); }
 
     TUiRecorder m_ui;
@@ -79,6 +112,7 @@ protected:
     bool m_serviceAlive = false;
     TFakeRudoDisp *m_service = nullptr;
     QStringList m_hostMessages;
+    QStringList m_log;
 };
 
 } // namespace
@@ -122,12 +156,12 @@ TEST_F(TFrmBaseTest, AnEntryPointStoresTheHostContext)
     EXPECT_EQ(HostControl.data(), &m_hostControl);
     EXPECT_EQ(HostOperatorCode, QStringLiteral("张三01"));
     EXPECT_EQ(HostService.Get(), m_service);
-    EXPECT_EQ(m_service->References(), 2) << "the test's reference and the module's lasting one";
     EXPECT_EQ(ModuleApplicationHandle(), Win::HandleOf(&m_application)) << "the form adopted the host's window";
     EXPECT_EQ(FrmPregatheringInput.data(), Forms().value(0));
 
+    const int held = m_service->References();
     ReleaseHostContext();
-    EXPECT_EQ(m_service->References(), 1) << "unloading releases the module's reference";
+    EXPECT_EQ(m_service->References(), held - 1) << "unloading releases the module's one reference";
     EXPECT_TRUE(HostOperatorCode.isEmpty());
 }
 
@@ -144,8 +178,7 @@ TEST_F(TFrmBaseTest, TheOperatorCodeIsReadUpToItsLengthByte)
 
 TEST_F(TFrmBaseTest, TheHostsResizeMessageSizesPanelMain)
 {
-    Open(GetZorvaFormBillSearch);
-    TFrmBase *form = Forms().front();
+    TFrmBase *form = Embedded();
 
     Win::SendMessage(Win::HandleOf(form), ZM_RESIZE, 300, 500);
 
@@ -155,15 +188,14 @@ TEST_F(TFrmBaseTest, TheHostsResizeMessageSizesPanelMain)
 
 TEST_F(TFrmBaseTest, TheFormFollowsItsPanel)
 {
-    Open(GetZorvaFormInput);
+    TFrmBase *form = Embedded();
     m_panel->resize(800, 500);
-    EXPECT_EQ(Forms().front()->geometry(), QRect(0, 0, 800, 500));
+    EXPECT_EQ(form->geometry(), QRect(0, 0, 800, 500));
 }
 
 TEST_F(TFrmBaseTest, ClosingTellsTheHostExactlyOnceAndFreesTheForm)
 {
-    Open(GetZorvaFormInput);
-    QPointer<TFrmBase> form = Forms().front();
+    QPointer<TFrmBase> form = Embedded();
 
     form->close();
     form->close();
@@ -171,8 +203,15 @@ TEST_F(TFrmBaseTest, ClosingTellsTheHostExactlyOnceAndFreesTheForm)
 
     FreeClosedForms();
     EXPECT_TRUE(form.isNull());
-    EXPECT_TRUE(FrmPregatheringInput.isNull()) << "the module variable forgets the freed form";
     EXPECT_EQ(m_hostMessages.size(), 1);
+}
+
+TEST_F(TFrmBaseTest, TheModuleVariableForgetsAFreedForm)
+{
+    Open(GetZorvaFormBillSearch);
+    ASSERT_FALSE(FrmprepgatheringBillSearch.isNull());
+    delete FrmprepgatheringBillSearch.data();
+    EXPECT_TRUE(FrmprepgatheringBillSearch.isNull());
 }
 
 TEST_F(TFrmBaseTest, ABrowserAndADeleteModeBrowserShareOnePanel)
@@ -197,58 +236,24 @@ TEST_F(TFrmBaseTest, WithoutAPanelNoFormIsCreated)
     EXPECT_TRUE(m_ui.Boxes().isEmpty());
 }
 
-namespace {
-
-// A form as the later forms are built: its own creation and close step on top of the base.
-class TFrmProbe : public TFrmBase {
-public:
-    TFrmProbe(QWidget *owner, bool failCreation, QStringList &log) : TFrmBase(owner), m_log(log)
-    {
-        CloseAtShow = failCreation;
-    }
-    bool RaiseOnClose = false;
-
-protected:
-    void FormClose(TCloseAction &) override
-    {
-        m_log << QStringLiteral("FormClose");
-        if (RaiseOnClose)
-            throw EPlatformError(QStringLiteral("设置保存失败"));
-    }
-    void PanelMainResize() override
-    {
-        m_log << QStringLiteral("PanelMainResize %1x%2").arg(PanelMain->width()).arg(PanelMain->height());
-    }
-
-private:
-    QStringList &m_log;
-};
-
-} // namespace
 
 TEST_F(TFrmBaseTest, DerivedFormsSeePanelMainResizeAndCloseBeforeTheHostIsTold)
 {
-    QStringList log;
-    auto *form = new TFrmProbe(m_panel, false, log);
-    Win::SetMessageHandler(&m_hostControl, [&log](unsigned message, qintptr, qintptr) -> qintptr {
-        log << QStringLiteral("host %1").arg(message, 0, 16);
+    Win::SetMessageHandler(&m_hostControl, [this](unsigned message, qintptr, qintptr) -> qintptr {
+        m_log << QStringLiteral("host %1").arg(message, 0, 16);
         return 0;
     });
-    HostControl = &m_hostControl;
-    form->EmbedInto(m_panel);
+    TFrmBase *form = Embedded();
     Win::SendMessage(Win::HandleOf(form), ZM_RESIZE, 300, 500);
     form->close();
 
-    EXPECT_EQ(log, QStringList({QStringLiteral("PanelMainResize 640x420"), QStringLiteral("PanelMainResize 500x300"),
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("PanelMainResize 640x420"), QStringLiteral("PanelMainResize 500x300"),
                                 QStringLiteral("FormClose"), QStringLiteral("host 404")}));
 }
 
 TEST_F(TFrmBaseTest, AFormWhoseCreationFailedClosesItselfWhenShown)
 {
-    QStringList log;
-    QPointer<TFrmBase> form = new TFrmProbe(m_panel, true, log);
-    HostControl = &m_hostControl;
-    form->EmbedInto(m_panel);
+    QPointer<TFrmBase> form = Embedded(true);
     EXPECT_TRUE(m_hostMessages.isEmpty()) << "the show itself completes";
 
     QApplication::processEvents();
@@ -259,11 +264,8 @@ TEST_F(TFrmBaseTest, AFormWhoseCreationFailedClosesItselfWhenShown)
 
 TEST_F(TFrmBaseTest, ACloseStepThatRaisesShowsOneErrorBoxAndKeepsTheFormOpen)
 {
-    QStringList log;
-    auto *form = new TFrmProbe(m_panel, false, log);
+    TFrmProbe *form = Embedded();
     form->RaiseOnClose = true;
-    HostControl = &m_hostControl;
-    form->EmbedInto(m_panel);
 
     form->close();
 
@@ -277,7 +279,7 @@ TEST_F(TFrmBaseTest, ACloseStepThatRaisesShowsOneErrorBoxAndKeepsTheFormOpen)
 TEST_F(TFrmBaseTest, WithoutTheSharedMemoryBlockMapTextStaysEmpty)
 {
     ASSERT_EQ(TSharedMemory::Open(QString::fromLatin1(ZorvaSharedMemoryName)), nullptr);
-    Open(GetZorvaFormInput);
+    Embedded();
     EXPECT_EQ(Forms().size(), 1);
     EXPECT_EQ(MapText, QString());
 }
@@ -293,7 +295,7 @@ TEST_F(TFrmBaseTest, MapTextHoldsUpToThreeCharactersOfTheBlock)
         ASSERT_NE(block, nullptr);
         std::memcpy(block->Data(), c.Block.constData(), size_t(c.Block.size()));
         MapText = QStringLiteral("old");
-        Open(GetZorvaFormSearch);
+        Embedded();
         EXPECT_EQ(MapText, QString::fromLatin1(c.Expected)) << c.Block.toStdString();
     }
 }
