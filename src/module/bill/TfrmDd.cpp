@@ -10,6 +10,8 @@
 
 #include <QShowEvent>
 
+#include <iterator>
+
 namespace {
 
 // The designed client area and where each control sits in it.
