@@ -355,6 +355,16 @@ TEST_F(TOrderPullTest, CancelEscAndTheCloseBoxLeaveTheBillAsItIs)
     EXPECT_TRUE(Ui.Boxes().isEmpty());
 }
 
+TEST_F(TOrderPullTest, OkWithNothingTickedHandsBackTheChoiceWithoutOrders)
+{
+    TPickerView view;
+    Expect(view, QStringLiteral("btnOk"));
+    const std::optional<TOrderPullChoice> choice = Pull.Run(Request(QStringLiteral("2101001")));
+    ASSERT_TRUE(choice.has_value()) << "the form still empties its grids and adds the payment line";
+    EXPECT_TRUE(choice->Orders.isEmpty());
+    EXPECT_EQ(choice->PayModeCode + QLatin1Char(' ') + choice->PayModeName, view.PayMode);
+}
+
 TEST_F(TOrderPullTest, NoOpenOrderAndFailedQueriesEndWithoutThePicker)
 {
     const struct {
