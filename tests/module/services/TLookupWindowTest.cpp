@@ -470,7 +470,8 @@ TEST_F(TLookupWindowTest, CodeSearch_LevelBelow1_ShowsAnErrorAndTheNextLookupSta
 TEST_F(TLookupWindowTest, MissingCurrentMonth_ShowsAnErrorAndNoList)
 {
     Host().Execute(QStringLiteral("DELETE FROM tbSysMsg WHERE f_csmc='dqny'"));
-    Form->Manufacturer = {.Code = QStringLiteral("2101001"), .Name = QStringLiteral("北京华联商贸有限公司")};
+    Form->Manufacturer.Code = QStringLiteral("2101001");
+    Form->Manufacturer.Name = QStringLiteral("北京华联商贸有限公司");
 
     Search(Form->edtkhbm, QStringLiteral("2"));
 
