@@ -1,40 +1,15 @@
 #include "TemplateStore.h"
 
-namespace {
-
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
-} // namespace
-
-QString TemplateToHex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex().toUpper()) + QLatin1Char('#');
-}
+#include "platform/data/THexStream.h"
 
 Result<QByteArray> TemplateFromHex(const QString &text)
 {
     const qsizetype end = text.indexOf(QLatin1Char('#'));
     if (end < 0 || end % 2 != 0)
         return Failure(QStringLiteral("报表模板数据不完整（缺少结束标记“#”）！"));
-    QByteArray bytes;
-    bytes.reserve(end / 2);
-    for (qsizetype i = 0; i < end; i += 2) {
-        const int high = HexDigit(text.at(i));
-        const int low = HexDigit(text.at(i + 1));
-        if (high < 0 || low < 0)
-            return Failure(QStringLiteral("报表模板数据在第%1个字符处不是十六进制数字！").arg(i + 1));
-        bytes.append(char(high * 16 + low));
-    }
+    const QByteArray bytes = THexStream::Decode(text);
+    if (bytes.size() * 2 != end)
+        return Failure(QStringLiteral("报表模板数据在第%1个字符处不是十六进制数字！").arg(bytes.size() * 2 + 1));
     return bytes;
 }
 
@@ -55,5 +30,5 @@ Result<void> ImportTemplate(TShopDatabase &db, const QString &billTitle, const Q
         return Failure(QStringLiteral("报表模板需要单据名称和模板名称！"));
     return db.Execute(QStringLiteral("INSERT INTO tbbbmb (f_djmc,f_reportname,f_reportinfo) VALUES (?,?,?)"
                                      " ON CONFLICT (f_djmc,f_reportname) DO UPDATE SET f_reportinfo=excluded.f_reportinfo"),
-                      {billTitle, name, TemplateToHex(bytes)});
+                      {billTitle, name, THexStream::Encode(bytes)});
 }

@@ -8,9 +8,8 @@
 #include <QString>
 
 // Report templates as the host keeps them: per bill title and name, the template file's bytes
-// written as hex text (two digits a byte, high digit first, upper case) ended by "#".
-QString TemplateToHex(const QByteArray &bytes);
-// Strict: every pair must be hex and the text must end with "#".
+// as THexStream text. Reading a stored text back is strict: every pair must be hex and the
+// text must end with "#".
 Result<QByteArray> TemplateFromHex(const QString &text);
 
 // The first stored template of that name, whatever its bill title.

@@ -166,11 +166,6 @@ QString TfrmDd::PayModeText() const
     return cbZffs->currentText();
 }
 
-void TfrmDd::reject()
-{
-    SetModalResult(mrCancel);
-}
-
 void TfrmDd::showEvent(QShowEvent *event)
 {
     TDialogForm::showEvent(event);

@@ -44,8 +44,6 @@ public:
     QString PayInOutText() const;
     QString PayModeText() const;
 
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void FormKeyDown(int &key, Qt::KeyboardModifiers shift) override;

@@ -2,7 +2,7 @@
 
 #include "module/bill/TPaymentRecords.h"
 #include "module/common/Global.h"
-#include "platform/report/THexStream.h"
+#include "platform/data/THexStream.h"
 #include "platform/win/MessageBox.h"
 
 #include <QComboBox>

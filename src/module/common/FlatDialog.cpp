@@ -248,11 +248,6 @@ TMessageForm::TMessageForm(QWidget *owner) : TDialogForm(owner)
     SetKeyPreview(true);
 }
 
-void TMessageForm::reject()
-{
-    done(mrCancel);
-}
-
 void TMessageForm::FormKeyDown(int &key, Qt::KeyboardModifiers)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

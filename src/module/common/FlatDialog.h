@@ -46,8 +46,6 @@ public:
     QString HelpFile() const { return m_helpFile; }
     void SetHelpFile(const QString &file) { m_helpFile = file; }
 
-    void reject() override;
-
 protected:
     void FormKeyDown(int &key, Qt::KeyboardModifiers shift) override;
 

@@ -80,11 +80,6 @@ QString TFrmSelectBm::SelectedCode() const
     return item ? item->Caption() : QString();
 }
 
-void TFrmSelectBm::reject()
-{
-    SetModalResult(mrCancel);
-}
-
 void TFrmSelectBm::FormCreate()
 {
     LvBm->ClearItems();

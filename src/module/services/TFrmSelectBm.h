@@ -19,8 +19,6 @@ public:
     // The code of the selected row; empty when none is selected.
     QString SelectedCode() const;
 
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void FormKeyDown(int &key, Qt::KeyboardModifiers shift) override;

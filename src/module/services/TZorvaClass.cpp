@@ -2,6 +2,7 @@
 
 #include "TSysParamTable.h"
 
+#include "module/entry/HostContext.h"
 #include "platform/data/EPlatformError.h"
 #include "platform/win/MessageBox.h"
 
@@ -16,7 +17,7 @@ const TSysParamSelectors WithoutParamTable{S::CurYearMonth, S::CurDate, S::Opera
 } // namespace
 
 TZorvaClass::TZorvaClass(TRudoDispPtr host, Win::HWND owner)
-    : m_host(std::move(host)), m_owner(owner), m_lookup(m_host, m_query, m_dbType, m_owner)
+    : m_host(std::move(host)), m_owner(owner ? owner : ModuleApplicationHandle()), m_lookup(m_host, m_query, m_dbType, m_owner)
 {
     const Result<QString> dbType = m_host.GetDbType();
     if (dbType) {

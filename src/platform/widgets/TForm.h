@@ -34,6 +34,8 @@ public:
     // Runs the window modally through the platform's modal runner; returns its modal result.
     int ShowModal();
     void SetModalResult(int result) { done(result); }
+    // The close box and every other rejection answer Cancel, as the modal callers expect.
+    void reject() override { done(mrCancel); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,7 +2,7 @@
 
 #include "ReportTestSupport.h"
 #include "platform/data/TDataSet.h"
-#include "platform/report/THexStream.h"
+#include "platform/data/THexStream.h"
 #include "platform/report/TReportPreview.h"
 #include "platform/win/ZorvaHostContract.h"
 #include "support/Clerk.h"

@@ -1,4 +1,4 @@
-#include "platform/report/THexStream.h"
+#include "platform/data/THexStream.h"
 
 #include "support/TestPrinters.h"
 
