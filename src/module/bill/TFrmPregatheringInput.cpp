@@ -538,10 +538,9 @@ void TFrmPregatheringInput::HeadRefresh()
             field->clear();
         return;
     }
-    const double value = balance.toDouble();
-    edtdkye->setText(FormatFloat(QStringLiteral("0.00"), value));
-    if (m_items.Count() > 0)
-        m_items.Items(0).f_sfje = value;
+    // The balance is shown only: written into the first line's amount it would be printed as
+    // what the customer pays for that item.
+    edtdkye->setText(FormatFloat(QStringLiteral("0.00"), balance.toDouble()));
     m_itemGrid->RecalcFooter();
 }
 

@@ -2,6 +2,7 @@
 
 #include "mis/store/TemplateStore.h"
 #include "module/entry/HostContext.h"
+#include "module/browse/TBillPrintPath.h"
 #include "module/entry/ZorvaExports.h"
 #include "module/query/TRopInst.h"
 #include "platform/win/MessageBox.h"
@@ -120,6 +121,22 @@ TEST_F(TFrmPregatheringInputTest, ACustomerCodeOfOneCustomerIsTakenWithItsBalanc
               QStringLiteral("2101001|北京华联商贸有限公司|BJHLSMYXGS|") + QString::number(balance.toDouble(), 'f', 2));
     EXPECT_NE(balance.toDouble(), 0.0) << "the demo customer has paid in advance before";
     EXPECT_EQ(Clerk::Focused(), Edit(QStringLiteral("edtbz_")));
+}
+
+TEST_F(TFrmPregatheringInputTest, TheBalanceIsNoAmountOfTheFirstItemOnThePrintout)
+{
+    ASSERT_NE(Open(), nullptr);
+    ChooseCustomer(QStringLiteral("2101001"));
+    ASSERT_NE(Edit(QStringLiteral("edtdkye"))->text(), QStringLiteral("0.00"));
+    m_ui.OnModal([](QDialog &preview) { Clerk::Click(Named(&preview, QStringLiteral("btnExit"))); });
+
+    Press(Qt::Key_V, Qt::ControlModifier);
+
+    TDataSet &printed = Form()->PrintPath()->cdsPrint();
+    ASSERT_EQ(printed.RecordCount(), 1);
+    printed.First();
+    EXPECT_EQ(printed.FieldByName(QStringLiteral("f_Sfxmbm")).AsString(), QStringLiteral("0001"));
+    EXPECT_EQ(printed.FieldByName(QStringLiteral("f_Sfje")).AsFloat(), 0.0);
 }
 
 TEST_F(TFrmPregatheringInputTest, TheCustomerListOpensUnderTheCustomerRowAndBrowsesDown)
