@@ -5,12 +5,11 @@
 #include "module/services/TLookupInfo.h"
 
 // The receivable-item grid of the entry form (sgdInputys) over the item list: columns 收款项目编码,
-// 收款项目名称, 含税金额 (the amount), 订单号 and 备注. Row 1 holds the bill's first item, whose code and
-// name cells take no typing and which can be neither deleted nor preceded by an inserted line;
-// Enter on a code or name opens the receivable-item lookup there too, and a choice replaces it.
-// Enter on the code or name cell looks the item up by code or by name and waits for the clerk's
-// choice; an item already on another line is refused. Leaving a line row needs an item and an
-// amount, which is then kept in the line.
+// 收款项目名称, 含税金额 (the amount), 订单号 and 备注. Row 1 holds the bill's first item: its code and
+// name take no typing, and it can be neither deleted nor preceded by an inserted line. Enter on a
+// code or name looks the item up (by code or by name) and waits for the clerk's choice, which
+// may not be an item of another line. Leaving a line row needs an item and an amount, which the
+// line then keeps.
 class TItemGridEditor : public TBillLineGrid {
 public:
     static constexpr int CodeCol = 0;
