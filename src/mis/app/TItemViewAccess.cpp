@@ -1,7 +1,5 @@
 #include "TItemViewAccess.h"
 
-#include "platform/widgets/TAdvColumnGrid.h"
-
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QTest>
@@ -23,6 +21,37 @@ QString CellString(const QModelIndex &index)
     return (checked ? QStringLiteral("[x]") : QStringLiteral("[ ]")) + (text.isEmpty() ? QString() : " " + text);
 }
 
+// Calls an invokable member of a column grid and gives its result.
+template <typename T, typename... Args>
+T Grid(QObject *grid, const char *member, Args... args)
+{
+    T result{};
+    QMetaObject::invokeMethod(grid, member, Qt::DirectConnection,
+                              QReturnArgument<T>(QMetaType::fromType<T>().name(), result),
+                              QArgument<Args>(QMetaType::fromType<Args>().name(), args)...);
+    return result;
+}
+
+int RowCount(QObject *grid)
+{
+    return grid->property("RowCount").toInt();
+}
+
+int ColCount(QObject *grid)
+{
+    return grid->property("ColCount").toInt();
+}
+
+QString Cells(QObject *grid, int column, int row)
+{
+    return Grid<QString>(grid, "Cells", column, row);
+}
+
+int FixedRows(QObject *grid)
+{
+    return Grid<int>(grid, "FixedRows");
+}
+
 } // namespace
 
 TItemViewAccess::TItemViewAccess(QWidget *control)
@@ -33,26 +62,28 @@ TItemViewAccess::TItemViewAccess(QWidget *control)
         m_view = control->findChild<QAbstractItemView *>();
     if (m_view && !m_view->model())
         m_view = nullptr;
-    m_grid = qobject_cast<TAdvColumnGrid *>(m_view);
+    if (m_view && m_view->inherits("TAdvColumnGrid"))
+        m_grid = m_view;
 }
 
 QString TItemViewAccess::GridCell(int column, int row) const
 {
-    const bool dataRow = row >= m_grid->FixedRows() && row < m_grid->RowCount() - (m_grid->FloatingFooter() ? 1 : 0);
-    if (!dataRow || !m_grid->IsCheckBoxColumn(column))
-        return m_grid->Cells(column, row);
-    const QString text = m_grid->Cells(column, row);
-    return (m_grid->IsChecked(column, row) ? QStringLiteral("[x]") : QStringLiteral("[ ]"))
+    const bool footer = Grid<bool>(m_grid, "FloatingFooter");
+    const bool dataRow = row >= FixedRows(m_grid) && row < RowCount(m_grid) - (footer ? 1 : 0);
+    const QString text = Cells(m_grid, column, row);
+    if (!dataRow || !Grid<bool>(m_grid, "IsCheckBoxColumn", column))
+        return text;
+    return (Grid<bool>(m_grid, "IsChecked", column, row) ? QStringLiteral("[x]") : QStringLiteral("[ ]"))
            + (text.isEmpty() ? QString() : " " + text);
 }
 
 Result<void> TItemViewAccess::CheckCell(int column, int row) const
 {
     if (m_grid) {
-        if (row < m_grid->RowCount() && column < m_grid->ColCount())
+        if (row < RowCount(m_grid) && column < ColCount(m_grid))
             return Success();
         return Failure(QStringLiteral("cell %1,%2 is outside the grid of %3 columns and %4 rows")
-                           .arg(column).arg(row).arg(m_grid->ColCount()).arg(m_grid->RowCount()));
+                           .arg(column).arg(row).arg(ColCount(m_grid)).arg(RowCount(m_grid)));
     }
     const QAbstractItemModel *model = m_view->model();
     if (row < model->rowCount() && column < model->columnCount())
@@ -71,7 +102,7 @@ Result<QString> TItemViewAccess::CellText(int column, int row) const
 QString TItemViewAccess::CurrentText() const
 {
     if (m_grid)
-        return GridCell(m_grid->Col(), m_grid->Row());
+        return GridCell(Grid<int>(m_grid, "Col"), Grid<int>(m_grid, "Row"));
     const QModelIndex current = m_view->currentIndex();
     return current.isValid() ? CellString(current) : QString();
 }
@@ -81,9 +112,9 @@ QStringList TItemViewAccess::HeaderAndRows(bool &hasHeader) const
     QStringList lines;
     if (m_grid) {
         hasHeader = true;
-        for (int row = 0; row < m_grid->RowCount(); ++row) {
+        for (int row = 0; row < RowCount(m_grid); ++row) {
             QStringList cells;
-            for (int column = 0; column < m_grid->ColCount(); ++column)
+            for (int column = 0; column < ColCount(m_grid); ++column)
                 cells << GridCell(column, row);
             lines << cells.join(QLatin1Char('\t'));
         }
@@ -112,7 +143,7 @@ Result<void> TItemViewAccess::SetCurrentCell(int column, int row)
     if (const Result<void> inside = CheckCell(column, row); !inside)
         return inside;
     if (m_grid)
-        return m_grid->SelectCell(column, row)
+        return Grid<bool>(m_grid, "SelectCell", column, row)
                    ? Success()
                    : Failure(QStringLiteral("the grid keeps its cursor off cell %1,%2").arg(column).arg(row));
     const QModelIndex index = m_view->model()->index(row, column);
@@ -126,10 +157,10 @@ Result<void> TItemViewAccess::ToggleCheck(int column, int row)
     if (m_grid) {
         if (const Result<void> inside = CheckCell(column, row); !inside)
             return inside;
-        if (!m_grid->IsCheckBoxColumn(column) || row < m_grid->FixedRows())
+        if (!Grid<bool>(m_grid, "IsCheckBoxColumn", column) || row < FixedRows(m_grid))
             return Failure(QStringLiteral("cell %1,%2 is not a check box the clerk can tick").arg(column).arg(row));
         // A click on the cell, as the clerk ticks it: the grid asks its handlers itself.
-        const QModelIndex index = m_grid->model()->index(row - m_grid->FixedRows(), column);
+        const QModelIndex index = m_grid->model()->index(row - FixedRows(m_grid), column);
         m_grid->scrollTo(index);
         QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, Qt::NoModifier, m_grid->visualRect(index).center());
         return Success();
@@ -148,9 +179,9 @@ Result<void> TItemViewAccess::ToggleCheck(int column, int row)
 Result<void> TItemViewAccess::ChooseRow(const QString &text)
 {
     if (m_grid) {
-        for (int row = m_grid->FixedRows(); row < m_grid->RowCount(); ++row)
-            for (int column = 0; column < m_grid->ColCount(); ++column)
-                if (m_grid->Cells(column, row) == text)
+        for (int row = FixedRows(m_grid); row < RowCount(m_grid); ++row)
+            for (int column = 0; column < ColCount(m_grid); ++column)
+                if (Cells(m_grid, column, row) == text)
                     return SetCurrentCell(column, row);
         return Failure(QStringLiteral("no row reads \"%1\"").arg(text));
     }

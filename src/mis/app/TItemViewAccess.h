@@ -6,12 +6,12 @@
 
 class QAbstractItemView;
 class QWidget;
-class TAdvColumnGrid;
 
 // Reads and moves the cells of a grid or list as the clerk does. A column grid is addressed as
 // its own Cells are (row 0 the header, the footer last) and its cursor moves only where the grid
 // agrees; any other item view through its model, COL and ROW counting model columns and rows
-// from 0.
+// from 0. The plug-in carries its own copy of the column grid's class, so a grid is recognised
+// by its class name and called through Qt's meta-object system, never by a C++ cast.
 class TItemViewAccess {
 public:
     explicit TItemViewAccess(QWidget *control);
@@ -31,5 +31,5 @@ private:
     QString GridCell(int column, int row) const;
 
     QAbstractItemView *m_view = nullptr;
-    TAdvColumnGrid *m_grid = nullptr;
+    QAbstractItemView *m_grid = nullptr; // m_view when it is a TAdvColumnGrid
 };

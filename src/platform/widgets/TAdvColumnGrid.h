@@ -51,7 +51,7 @@ public:
     void SetRowCount(int count);
     int ColCount() const;
     void SetColCount(int count);
-    int FixedRows() const { return 1; }
+    Q_INVOKABLE int FixedRows() const { return 1; }
     // Inserts empty rows before row; row RowCount() - 1 inserts just above the footer.
     void InsertRows(int row, int count);
     // Removes data rows; the header and the footer stay.
@@ -72,15 +72,15 @@ public:
     void SetColumnReadOnly(int col, bool readOnly);
     // Every data cell of the column shows a check box; click or Space toggles it.
     void AddCheckBoxColumn(int col);
-    bool IsCheckBoxColumn(int col) const;
+    Q_INVOKABLE bool IsCheckBoxColumn(int col) const;
     Q_INVOKABLE quint32 ColumnColor(int col) const;
     Q_INVOKABLE void SetColumnColor(int col, quint32 color);
     int DefaultRowHeight() const { return m_defaultRowHeight; }
     void SetDefaultRowHeight(int height);
 
     // The cursor, always on a data row while there is one.
-    int Col() const;
-    int Row() const;
+    Q_INVOKABLE int Col() const;
+    Q_INVOKABLE int Row() const;
     Q_INVOKABLE void FocusCell(int col, int row);
     // Moves the cursor when OnSelectCell agrees; true when it moved. Asked from inside
     // OnSelectCell it moves without asking again.
@@ -100,7 +100,7 @@ public:
 
     // The footer. A summed column's footer shows the sum of its data cells (text that is not a
     // number counts 0) in the column's format, e.g. "0.00".
-    bool FloatingFooter() const;
+    Q_INVOKABLE bool FloatingFooter() const;
     void SetFloatingFooter(bool visible);
     void SetColumnCalc(int col, TColumnCalc calc, const QString &format = QStringLiteral("0.00"));
     void CalcFooter(int col);
