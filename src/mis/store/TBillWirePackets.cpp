@@ -7,25 +7,25 @@
 
 namespace {
 
-struct TFieldSpec {
+struct TWireField {
     const char *Name;
     TFieldType Type;
     int Size;
 };
 
 // Header fields every row of both packets repeats, with their widths.
-constexpr TFieldSpec HeaderFields[] = {
+constexpr TWireField HeaderFields[] = {
     {"f_djh", TFieldType::String, 15},  {"f_dnxh", TFieldType::Integer, 0}, {"f_zdrq", TFieldType::String, 10},
     {"f_zdrbm", TFieldType::String, 8}, {"f_zdrmc", TFieldType::String, 12}, {"f_bmbm", TFieldType::String, 12},
     {"f_csbm", TFieldType::String, 12}, {"f_bz", TFieldType::String, 50},
 };
-constexpr TFieldSpec PaymentFields[] = {
+constexpr TWireField PaymentFields[] = {
     {"f_zffsbm", TFieldType::String, 12}, {"f_zfje", TFieldType::Float, 0},   {"f_zph", TFieldType::String, 12},
     {"f_czrbm", TFieldType::String, 10},  {"f_czrmc", TFieldType::String, 20}, {"f_czsj", TFieldType::String, 14},
     {"f_trbz", TFieldType::String, 2},    {"f_bmmc", TFieldType::String, 30},  {"f_csmc", TFieldType::String, 40},
     {"f_cszjf", TFieldType::String, 20},  {"f_sfbz", TFieldType::String, 5},   {"f_zffsmc", TFieldType::String, 30},
 };
-constexpr TFieldSpec ItemFields[] = {
+constexpr TWireField ItemFields[] = {
     {"f_sfxmbm", TFieldType::String, 12}, {"f_sfje", TFieldType::Float, 0},    {"f_hkye", TFieldType::Float, 0},
     {"f_qtje", TFieldType::Float, 0},     {"f_qtze", TFieldType::Float, 0},    {"f_sfxmbz", TFieldType::String, 255},
     {"f_ddh", TFieldType::String, 20},    {"f_bmmc", TFieldType::String, 30},  {"f_csmc", TFieldType::String, 40},
@@ -33,10 +33,10 @@ constexpr TFieldSpec ItemFields[] = {
 };
 
 template <size_t N>
-void AddFields(TDataSet &dataSet, const TFieldSpec (&specs)[N])
+void AddFields(TDataSet &dataSet, const TWireField (&fields)[N])
 {
-    for (const TFieldSpec &spec : specs)
-        dataSet.AddField(QString::fromLatin1(spec.Name), spec.Type, spec.Size);
+    for (const TWireField &field : fields)
+        dataSet.AddField(QString::fromLatin1(field.Name), field.Type, field.Size);
 }
 
 void SetHeader(TDataSet &ds, const TBillRecord &bill, int line)
